@@ -1,0 +1,3 @@
+#include "FenlowApp.h"
+
+CFenlowApp theApp;

@@ -1,0 +1,13 @@
+#pragma once
+// The framework in one include.
+
+#include "AfxString.h"
+#include "DataExchange.h"
+#include "Dialog.h"
+#include "FileFind.h"
+#include "Gdi.h"
+#include "Menu.h"
+#include "MessageBox.h"
+#include "Static.h"
+#include "WinApp.h"
+#include "Wnd.h"

@@ -1,0 +1,5 @@
+#include "../app/MainDlg.h"
+
+void CMainDlg::SaveClassFile() {}
+
+void CMainDlg::LoadClassFile() {}

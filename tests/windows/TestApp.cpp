@@ -1,0 +1,3 @@
+#include "tests/windows/TestApp.h"
+
+CTestApp theApp;

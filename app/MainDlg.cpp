@@ -143,6 +143,8 @@ void CMainDlg::OnBrowseBaseFolder()
     UpdateData(FALSE);
 }
 
+void CMainDlg::OnOption() {}
+
 void CMainDlg::OnContextMenu(HWND, CPoint point)
 {
     CMenu menu;
@@ -176,6 +178,8 @@ void CMainDlg::OnPaint()
     ::EndPaint(m_hWnd, &paint);
 }
 
+void CMainDlg::OnVersionInfo() {}
+
 HCURSOR CMainDlg::OnQueryDragIcon()
 {
     return static_cast<HCURSOR>(m_hIcon);
@@ -186,7 +190,3 @@ void CMainDlg::OnReadme()
     CString readme = m_strStartDir + "\\readme.txt";
     ::ShellExecuteA(m_hWnd, "open", readme, nullptr, nullptr, SW_SHOWNORMAL);
 }
-
-void CMainDlg::OnOption() {}
-
-void CMainDlg::OnVersionInfo() {}

@@ -3,6 +3,7 @@
 // folder, drop lists, and message boxes read back from their real windows.
 
 #include "app/MainDlg.h"
+#include "res/resource.h"
 #include "tests/windows/TestApp.h"
 
 #include <gtest/gtest.h>

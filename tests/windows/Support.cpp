@@ -206,7 +206,15 @@ void CALLBACK MessageBoxWatcher::ReadAndClose(HWND box, UINT, UINT_PTR id, DWORD
     ::GetDlgItemTextW(box, 0xFFFF, text, 1024);
     shown.text = text;
     shown.owner = ::GetWindow(box, GW_OWNER);
-    HICON icon = reinterpret_cast<HICON>(::SendDlgItemMessageW(box, 0x14, STM_GETICON, 0, 0));
+    // The icon static has id 20 on Windows and another id under Wine: find it by style.
+    HICON icon = nullptr;
+    for (HWND child = ::GetWindow(box, GW_CHILD); child != nullptr; child = ::GetWindow(child, GW_HWNDNEXT)) {
+        char childClass[16] = "";
+        ::GetClassNameA(child, childClass, sizeof childClass);
+        if (lstrcmpiA(childClass, "Static") == 0 && (::GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON &&
+            ::IsWindowVisible(child))
+            icon = reinterpret_cast<HICON>(::SendMessageW(child, STM_GETICON, 0, 0));
+    }
     shown.icon = BoxIcon::None;
     if (icon != nullptr) {
         if (icon == ::LoadIconW(nullptr, MAKEINTRESOURCEW(32515)))

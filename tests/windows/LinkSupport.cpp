@@ -101,8 +101,10 @@ RECT RectInParent(HWND control)
 
 RECT DialogUnits(HWND dialog, int x, int y, int cx, int cy)
 {
-    RECT rect = {x, y, x + cx, y + cy};
-    ::MapDialogRect(dialog, &rect);
+    // Position and size each, as the dialog manager converts them.
+    RECT units = {x, y, cx, cy};
+    ::MapDialogRect(dialog, &units);
+    RECT rect = {units.left, units.top, units.left + units.right, units.top + units.bottom};
     return rect;
 }
 

@@ -45,6 +45,7 @@ BEGIN_MESSAGE_MAP(CLinkLabel, CStatic)
     ON_WM_CTLCOLOR_REFLECT()
     ON_WM_SETCURSOR()
     ON_WM_MOUSEMOVE()
+    ON_WM_CAPTURECHANGED()
 END_MESSAGE_MAP()
 
 void CLinkLabel::SetLinkURL(CString strURL)
@@ -145,7 +146,8 @@ void CLinkLabel::FitToText()
     ::ReleaseDC(m_hWnd, dc);
 
     LinkRect rect = {topLeft.x, topLeft.y, bottomRight.x, bottomRight.y};
-    LinkRect fitted = FitRectToText(rect, extent.cx, extent.cy, static_cast<unsigned long>(::GetWindowLongA(m_hWnd, GWL_STYLE)));
+    unsigned long style = static_cast<unsigned long>(::GetWindowLongA(m_hWnd, GWL_STYLE));
+    LinkRect fitted = FitRectToText(rect, extent.cx, extent.cy, style);
     ::SetWindowPos(m_hWnd, nullptr, fitted.left, fitted.top, fitted.right - fitted.left, fitted.bottom - fitted.top,
                    SWP_NOZORDER);
 }
@@ -226,6 +228,17 @@ void CLinkLabel::OnMouseMove(UINT, CPoint point)
     ::RedrawWindow(m_hWnd, nullptr, nullptr, kRepaintNow);
 }
 
+// A message box, a menu or another program can take the mouse while the
+// pointer is over the label; without the capture no move would ever tell
+// the label that the pointer has left, and it would stay highlighted.
+void CLinkLabel::OnCaptureChanged(HWND hWndNew)
+{
+    if (!m_bOverControl || hWndNew == m_hWnd)
+        return;
+    m_bOverControl = FALSE;
+    ::RedrawWindow(m_hWnd, nullptr, nullptr, kRepaintNow);
+}
+
 int CLinkLabel::OpenLink(const char* lpszURL, int nShowCmd)
 {
     HINSTANCE shell = ::ShellExecuteA(nullptr, "open", lpszURL, nullptr, nullptr, nShowCmd);
@@ -259,7 +272,8 @@ LONG CLinkLabel::ReadDefaultValue(HKEY hRoot, const char* lpszSubKey, CString& s
         return status;
     // A value that fills the buffer without its terminating zero is too
     // long, and an empty one names nothing to run.
-    if (size <= 0 || size > static_cast<LONG>(sizeof data) || std::memchr(data, '\0', static_cast<size_t>(size)) == nullptr)
+    if (size <= 0 || size > static_cast<LONG>(sizeof data) ||
+        std::memchr(data, '\0', static_cast<size_t>(size)) == nullptr)
         return ERROR_MORE_DATA;
     if (data[0] == '\0')
         return ERROR_FILE_NOT_FOUND;

@@ -22,6 +22,7 @@ protected:
     HBRUSH CtlColor(CDC* pDC, UINT nCtlColor);
     BOOL OnSetCursor(HWND hWnd, UINT nHitTest, UINT message);
     void OnMouseMove(UINT nFlags, CPoint point);
+    void OnCaptureChanged(HWND hWndNew);
 
     void FitToText();
     void LoadHandCursor();

@@ -488,6 +488,25 @@ TEST_F(LinkLabelTest, FailedClickExplainsTheErrorAndClearsVisited)
     EXPECT_EQ(kLinkColour, Colours().text);
 }
 
+TEST_F(LinkLabelTest, HoverEndsWhenTheErrorBoxTakesTheMouseAway)
+{
+    HtmAssociation association("\"" + (m_startDir / "no-browser.exe") + "\" \"%1\"");
+    m_host.Open();
+    m_host.m_link.SetLinkURL(kUnopenableUrl);
+    MoveMouse(2, 2);  // the pointer comes over the label before it clicks
+    ASSERT_EQ(m_host.Label(), ::GetCapture());
+    MessageBoxWatcher boxes;
+
+    Click();
+
+    ASSERT_EQ(1u, boxes.Boxes().size());
+    EXPECT_EQ(nullptr, ::GetCapture());
+    EXPECT_EQ(kLinkColour, Colours().text) << "no hover colour left behind";
+    MoveMouse(2, 2);
+    EXPECT_EQ(m_host.Label(), ::GetCapture()) << "the next visit tracks the pointer again";
+    EXPECT_EQ(::GetSysColor(COLOR_HIGHLIGHT), Colours().text);
+}
+
 TEST_F(LinkLabelTest, WithoutAnOpenCommandTheShellsOwnErrorIsShown)
 {
     HtmAssociation association("");  // a class with no open command

@@ -1,5 +1,6 @@
 #include "MainDlg.h"
 
+#include "../about/VersionDlg.h"
 #include "../res/resource.h"
 
 #include <shellapi.h>
@@ -178,7 +179,11 @@ void CMainDlg::OnPaint()
     ::EndPaint(m_hWnd, &paint);
 }
 
-void CMainDlg::OnVersionInfo() {}
+void CMainDlg::OnVersionInfo()
+{
+    CVersionDlg dlg;
+    dlg.DoModal();
+}
 
 HCURSOR CMainDlg::OnQueryDragIcon()
 {

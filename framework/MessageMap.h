@@ -93,6 +93,13 @@ protected:                    \
         return TRUE;                                                                               \
     }
 
+#define ON_WM_CAPTURECHANGED()                                      \
+    if (message == WM_CAPTURECHANGED) {                             \
+        OnCaptureChanged(reinterpret_cast<HWND>(lParam));           \
+        *pResult = 0;                                               \
+        return TRUE;                                                \
+    }
+
 // The root of every map chain: a command target answers nothing by itself.
 class CCmdTarget {
 public:

@@ -9,5 +9,6 @@
 #include "Menu.h"
 #include "MessageBox.h"
 #include "Static.h"
+#include "ToolTipCtrl.h"
 #include "WinApp.h"
 #include "Wnd.h"

@@ -10,6 +10,7 @@ set(FRAMEWORK_WIN32_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/MbcsWin.cpp
     ${CMAKE_CURRENT_LIST_DIR}/Menu.cpp
     ${CMAKE_CURRENT_LIST_DIR}/MessageBox.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ToolTipCtrl.cpp
     ${CMAKE_CURRENT_LIST_DIR}/WinApp.cpp
     ${CMAKE_CURRENT_LIST_DIR}/Wnd.cpp)
 # The code page 932 rules stand in for the system's in native builds.

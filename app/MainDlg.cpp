@@ -1,6 +1,7 @@
 #include "MainDlg.h"
 
 #include "../res/resource.h"
+#include "../store/OptionDlg.h"
 
 #include <shellapi.h>
 
@@ -143,7 +144,11 @@ void CMainDlg::OnBrowseBaseFolder()
     UpdateData(FALSE);
 }
 
-void CMainDlg::OnOption() {}
+void CMainDlg::OnOption()
+{
+    COptionDlg dialog;
+    dialog.DoModal();
+}
 
 void CMainDlg::OnContextMenu(HWND, CPoint point)
 {

@@ -3,6 +3,7 @@
 #include "tests/windows/Support.h"
 
 #include <functional>
+#include <utility>
 
 namespace {
 
@@ -112,7 +113,6 @@ protected:
         return seen;
     }
 
-    static bool Stored(const char* name, DWORD* value) { return GetSetting(name, value); }
 };
 
 struct OptionCase {
@@ -130,7 +130,7 @@ struct OptionCase {
 class OptionTableTest : public OptionDlgTest, public testing::WithParamInterface<OptionCase> {};
 
 // The stored values shown in the controls, and OK pressed without touching
-// anything writes both values back as shown.
+// anything writes both values back as shown (an absent one is then there).
 TEST_P(OptionTableTest, ShowsStoredValuesAndOkWritesBoth)
 {
     const OptionCase& c = GetParam();
@@ -144,15 +144,16 @@ TEST_P(OptionTableTest, ShowsStoredValuesAndOkWritesBoth)
     EXPECT_EQ(c.autoSaveChecked, seen.autoSaveChecked);
 
     DWORD value = 0;
-    ASSERT_TRUE(Stored("ClassType", &value));
+    ASSERT_TRUE(GetSetting("ClassType", &value));
     EXPECT_EQ(c.writtenClassType, value);
-    ASSERT_TRUE(Stored("AutoSave", &value));
+    ASSERT_TRUE(GetSetting("AutoSave", &value));
     EXPECT_EQ(c.writtenAutoSave, value);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Stored, OptionTableTest,
     testing::Values(OptionCase{"NothingStored", false, 0, false, 0, 0, false, 0, 0},
+                    OptionCase{"OnlyAutoSaveStored", false, 0, true, 1, 0, true, 0, 1},
                     OptionCase{"LinkAutoSaveOff", true, 0, true, 0, 0, false, 0, 0},
                     OptionCase{"CopyAutoSaveOn", true, 1, true, 1, 1, true, 1, 1},
                     OptionCase{"MoveAutoSaveFive", true, 2, true, 5, 2, false, 2, 0},
@@ -174,7 +175,7 @@ TEST_F(OptionDlgTest, EnterIsOk)
         PressKey(dialog, VK_RETURN);
     });
     DWORD value = 0;
-    ASSERT_TRUE(Stored("ClassType", &value));
+    ASSERT_TRUE(GetSetting("ClassType", &value));
     EXPECT_EQ(1u, value);
 }
 
@@ -194,8 +195,8 @@ TEST_P(OptionCancelTest, WritesNothing)
             ::PostMessageA(dialog, WM_SYSCOMMAND, SC_CLOSE, 0);
     });
     DWORD value = 0;
-    EXPECT_FALSE(Stored("ClassType", &value));
-    ASSERT_TRUE(Stored("AutoSave", &value));
+    EXPECT_FALSE(GetSetting("ClassType", &value));
+    ASSERT_TRUE(GetSetting("AutoSave", &value));
     EXPECT_EQ(1u, value);
 
     OptionSeen again = RunOption([](HWND dialog) { ::SendMessageA(dialog, WM_COMMAND, IDCANCEL, 0); });

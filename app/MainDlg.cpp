@@ -2,6 +2,7 @@
 
 #include "../about/VersionDlg.h"
 #include "../res/resource.h"
+#include "../store/OptionDlg.h"
 
 #include <shellapi.h>
 
@@ -144,7 +145,11 @@ void CMainDlg::OnBrowseBaseFolder()
     UpdateData(FALSE);
 }
 
-void CMainDlg::OnOption() {}
+void CMainDlg::OnOption()
+{
+    COptionDlg dialog;
+    dialog.DoModal();
+}
 
 void CMainDlg::OnContextMenu(HWND, CPoint point)
 {

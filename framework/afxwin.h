@@ -4,6 +4,7 @@
 #include "AfxString.h"
 #include "DataExchange.h"
 #include "Dialog.h"
+#include "File.h"
 #include "FileFind.h"
 #include "Gdi.h"
 #include "Menu.h"

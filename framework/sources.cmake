@@ -6,6 +6,8 @@ set(FRAMEWORK_WIN32_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/DataExchange.cpp
     ${CMAKE_CURRENT_LIST_DIR}/Dialog.cpp
     ${CMAKE_CURRENT_LIST_DIR}/DialogTemplate.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/File.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/FileException.cpp
     ${CMAKE_CURRENT_LIST_DIR}/FileFind.cpp
     ${CMAKE_CURRENT_LIST_DIR}/MbcsWin.cpp
     ${CMAKE_CURRENT_LIST_DIR}/Menu.cpp

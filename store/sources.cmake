@@ -1,3 +1,5 @@
-set(STORE_PLAIN_SOURCES)
+set(STORE_PLAIN_SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/ClassFileCodec.cpp)
 set(STORE_SOURCES
-    ${CMAKE_CURRENT_LIST_DIR}/ClassFile.cpp)
+    ${CMAKE_CURRENT_LIST_DIR}/ClassFile.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/OptionDlg.cpp)

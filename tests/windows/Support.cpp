@@ -206,7 +206,11 @@ void CALLBACK MessageBoxWatcher::ReadAndClose(HWND box, UINT, UINT_PTR id, DWORD
     ::GetDlgItemTextW(box, 0xFFFF, text, 1024);
     shown.text = text;
     shown.owner = ::GetWindow(box, GW_OWNER);
-    HICON icon = reinterpret_cast<HICON>(::SendDlgItemMessageW(box, 0x14, STM_GETICON, 0, 0));
+    // The icon's static is 0x14 on Windows and 0x440 in Wine's template.
+    HWND iconStatic = ::GetDlgItem(box, 0x14);
+    if (iconStatic == nullptr)
+        iconStatic = ::GetDlgItem(box, 0x440);
+    HICON icon = reinterpret_cast<HICON>(::SendMessageW(iconStatic, STM_GETICON, 0, 0));
     shown.icon = BoxIcon::None;
     if (icon != nullptr) {
         if (icon == ::LoadIconW(nullptr, MAKEINTRESOURCEW(32515)))

@@ -96,6 +96,27 @@ TEST_F(ClassifyTest, PlacesEachKindOfSourceByClassType)
     }
 }
 
+TEST_F(ClassifyTest, DoubleByteNamesLinkWithTheirWholeCharacters)
+{
+    REQUIRE_CODE_PAGE_932();
+    // "表" is 0x95 0x5C: its trail byte must not split the folder or the name.
+    const std::string hyo = "\x95\x5C";
+    std::string folder = m_sources + "\\" + hyo;
+    ::CreateDirectoryA(folder.c_str(), nullptr);
+    WriteFileBytes(folder + "\\" + hyo + ".txt", "text");
+    WriteFileBytes(folder + "\\" + hyo, "no dot");
+
+    EXPECT_EQ(1, Classify(folder + "\\" + hyo + ".txt", hyo));
+    EXPECT_EQ(1, Classify(folder + "\\" + hyo, hyo + "2"));
+
+    ShortcutData first = ReadShortcut(m_classFolder + "\\" + hyo + "\\" + hyo + ".lnk");
+    EXPECT_EQ(folder + "\\" + hyo + ".txt", first.path);
+    EXPECT_EQ(folder, first.workingDirectory);
+    ShortcutData second = ReadShortcut(m_classFolder + "\\" + hyo + "2\\" + hyo + ".lnk");
+    EXPECT_EQ(folder + "\\" + hyo, second.path);
+    EXPECT_EQ(folder, second.workingDirectory);
+}
+
 TEST_F(ClassifyTest, MissingClassFolderPlacesNothing)
 {
     WriteFileBytes(m_sources + "\\plain.txt", "plain");

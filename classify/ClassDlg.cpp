@@ -6,6 +6,7 @@
 CClassDlg::CClassDlg(CWnd* pParent) : CDialog(IDD_CLASS, pParent), m_nNumber(0) {}
 
 BEGIN_MESSAGE_MAP(CClassDlg, CDialog)
+    ON_WM_DROPFILES()
     ON_COMMAND(IDC_BROWSE, OnBrowse)
 END_MESSAGE_MAP()
 

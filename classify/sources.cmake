@@ -1,3 +1,8 @@
-set(CLASSIFY_PLAIN_SOURCES)
+set(CLASSIFY_PLAIN_SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/PathChecks.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ShortcutText.cpp)
 set(CLASSIFY_SOURCES
-    ${CMAKE_CURRENT_LIST_DIR}/ClassDlg.cpp)
+    ${CMAKE_CURRENT_LIST_DIR}/ClassDlg.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/Classify.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/DropFiles.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/Shortcut.cpp)

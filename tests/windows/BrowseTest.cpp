@@ -15,8 +15,11 @@ public:
               if (m_folder.empty()) {
                   ::PostMessageA(browser, WM_COMMAND, IDCANCEL, 0);
               } else {
+                  // The browser may still be filling its tree: select again just
+                  // before pressing OK, so a late default selection cannot win.
                   ::SendMessageA(browser, BFFM_SETSELECTIONA, TRUE, reinterpret_cast<LPARAM>(m_folder.c_str()));
-                  ::PostMessageA(browser, WM_COMMAND, IDOK, 0);
+                  s_pFolder = &m_folder;
+                  ::SetTimer(browser, 1, 300, SelectAndPressOk);
               }
           })
     {
@@ -24,9 +27,19 @@ public:
     bool Ran() const { return m_watcher.Fired(); }
 
 private:
+    static void CALLBACK SelectAndPressOk(HWND browser, UINT, UINT_PTR id, DWORD)
+    {
+        ::KillTimer(browser, id);
+        ::SendMessageA(browser, BFFM_SETSELECTIONA, TRUE, reinterpret_cast<LPARAM>(s_pFolder->c_str()));
+        ::PostMessageA(browser, WM_COMMAND, IDOK, 0);
+    }
+    static const std::string* s_pFolder;
+
     std::string m_folder;
     ActivationWatcher m_watcher;
 };
+
+const std::string* BrowserDriver::s_pFolder = nullptr;
 
 TEST_F(ProgramTest, BrowsingForTheBaseFolderReturnsTheChosenPath)
 {

@@ -50,20 +50,3 @@ std::string WindowTextOf(HWND window);
 bool operator==(const RECT& a, const RECT& b);
 void PrintTo(const RECT& rect, std::ostream* os);
 
-// The icons of the message boxes activated on this thread while it lives,
-// read as each box comes up. Wine keeps a box's icon in control 0x440,
-// Windows in 0x14, so both are looked at; use beside a MessageBoxWatcher.
-class MessageBoxIcons {
-public:
-    MessageBoxIcons();
-    ~MessageBoxIcons();
-    MessageBoxIcons(const MessageBoxIcons&) = delete;
-    MessageBoxIcons& operator=(const MessageBoxIcons&) = delete;
-    const std::vector<BoxIcon>& Icons() const { return m_icons; }
-
-private:
-    static LRESULT CALLBACK CbtProc(int code, WPARAM wParam, LPARAM lParam);
-    HHOOK m_hook;
-    std::vector<BoxIcon> m_icons;
-    static MessageBoxIcons* s_pActive;
-};

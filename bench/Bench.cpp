@@ -349,7 +349,7 @@ double StartOnce(const std::string& exe, const std::string& startDir, Memory* me
         }
         if (::WaitForSingleObject(process.hProcess, 0) == WAIT_OBJECT_0)
             break;
-        ::Sleep(0);
+        ::Sleep(1);  // a busy poll would take the CPU from the starting program
     }
     if (search.found != nullptr) {
         ::Sleep(200);  // let it settle before its memory is read

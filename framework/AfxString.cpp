@@ -246,19 +246,43 @@ void CString::ReleaseBuffer(int newLength)
     m_nLength = newLength;
 }
 
+namespace {
+
+// On Windows the system run-time formats: MinGW's own vsnprintf would add
+// some 25 KB to the exe.
+int MeasureFormatted(const char* format, va_list args)
+{
+#ifdef _WIN32
+    return _vscprintf(format, args);
+#else
+    return std::vsnprintf(nullptr, 0, format, args);
+#endif
+}
+
+void WriteFormatted(char* buffer, int length, const char* format, va_list args)
+{
+#ifdef _WIN32
+    _vsnprintf(buffer, static_cast<size_t>(length) + 1, format, args);
+#else
+    std::vsnprintf(buffer, static_cast<size_t>(length) + 1, format, args);
+#endif
+}
+
+}  // namespace
+
 void CString::Format(const char* format, ...)
 {
     va_list args;
     va_start(args, format);
     va_list measure;
     va_copy(measure, args);
-    int length = std::vsnprintf(nullptr, 0, format, measure);
+    int length = MeasureFormatted(format, measure);
     va_end(measure);
     if (length < 0) {
         Empty();
     } else {
         CString formatted;
-        std::vsnprintf(formatted.GetBuffer(length), static_cast<size_t>(length) + 1, format, args);
+        WriteFormatted(formatted.GetBuffer(length), length, format, args);
         formatted.ReleaseBuffer(length);
         *this = formatted;
     }

@@ -102,4 +102,35 @@ INSTANTIATE_TEST_SUITE_P(Paths, WildcardTest,
                                          CheckCase{"C:\\\x95\x5C", false},
                                          CheckCase{"", false}));
 
+class AttributesLikeFindFirstTest : public testing::TestWithParam<CheckCase> {};
+
+TEST_P(AttributesLikeFindFirstTest, OnlyWhereBothQueriesAgree)
+{
+    EXPECT_EQ(GetParam().expected, AttributesAnswerLikeFindFirst(GetParam().path)) << GetParam().path;
+}
+
+INSTANTIATE_TEST_SUITE_P(Paths, AttributesLikeFindFirstTest,
+                         testing::Values(CheckCase{"C:\\a\\docs", true},
+                                         CheckCase{"C:\\\\docs", true},
+                                         CheckCase{"C:docs", true},
+                                         CheckCase{"docs", true},
+                                         CheckCase{"C:\\a\\..\\docs", true},
+                                         CheckCase{"C:\\a\\docs.d", true},
+                                         // "表": its trail byte is no separator.
+                                         CheckCase{"C:\\a\\\x95\x5C", true},
+                                         CheckCase{"C:\\", false},
+                                         CheckCase{"C:", false},
+                                         CheckCase{"C:\\a\\docs\\", false},
+                                         CheckCase{"C:\\a\\docs/", false},
+                                         CheckCase{"C:\\a\\.", false},
+                                         CheckCase{"C:\\a\\..", false},
+                                         CheckCase{"C:\\a\\docs.", false},
+                                         CheckCase{"C:\\a\\docs ", false},
+                                         CheckCase{"C:\\a\\do*", false},
+                                         CheckCase{"C:\\a\\do?s", false},
+                                         CheckCase{"\\\\server\\share", false},
+                                         CheckCase{"//server/share", false},
+                                         CheckCase{"\\\\?\\C:\\a", false},
+                                         CheckCase{"", false}));
+
 }  // namespace

@@ -210,4 +210,56 @@ TEST_F(ClassifyTest, EnsureFolderLooksUpTheExactPathAndMakesOneLevel)
     EXPECT_FALSE(PathExists(m_temp / "absent"));
 }
 
+// Wherever the folder check takes its cheaper road, it still answers as a
+// find-first query on the exact path: roots and trailing separators are not
+// found, a file counts, and so on. (Paths with wildcards are refused
+// before either query; WildcardsNameNoEntry has them.)
+TEST_F(ClassifyTest, EnsureFolderAnswersAsAFindFirstQuery)
+{
+    WriteFileBytes(m_temp / "file", "file");
+    const std::string paths[] = {
+        m_classFolder,
+        m_classFolder + "\\",
+        m_classFolder + "\\\\",
+        m_classFolder + "/",
+        m_classFolder + "\\.",
+        m_classFolder + "\\..",
+        m_classFolder + "\\..\\classes",
+        m_classFolder + ".",
+        m_classFolder + " ",
+        m_temp / "CLASSES",
+        m_temp / "file",
+        m_temp / "file\\",
+        m_temp / "file\\inside",
+        m_temp / "missing",
+        m_temp / "missing\\",
+        m_temp / "missing\\child",
+        "C:\\",
+        "C:",
+        "C:\\.",
+        "\\\\.\\C:",
+        "",
+    };
+    for (const std::string& path : paths) {
+        WIN32_FIND_DATAA data;
+        HANDLE find = ::FindFirstFileA(path.c_str(), &data);
+        bool found = find != INVALID_HANDLE_VALUE;
+        if (found)
+            ::FindClose(find);
+        EXPECT_EQ(found, CClassDlg::EnsureFolder(path.c_str(), FALSE) != FALSE) << path;
+    }
+}
+
+TEST_F(ClassifyTest, EnsureFolderAsksAnEntryItCannotReadTheFindFirstWay)
+{
+    // Held open without sharing, a file's attributes may not be readable on
+    // Windows; its entry is still found.
+    std::string held = m_temp / "held";
+    HANDLE file = ::CreateFileA(held.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    ASSERT_NE(INVALID_HANDLE_VALUE, file);
+    EXPECT_TRUE(CClassDlg::EnsureFolder(held.c_str(), TRUE));
+    ::CloseHandle(file);
+    EXPECT_FALSE(IsFolder(held));
+}
+
 }  // namespace

@@ -220,6 +220,66 @@ TEST_P(ForeignAutoSaveTest, LeavesWithoutSaving)
 INSTANTIATE_TEST_SUITE_P(Types, ForeignAutoSaveTest, testing::ValuesIn(kForeignSettings),
                          [](const testing::TestParamInfo<ForeignSetting>& info) { return std::to_string(info.index); });
 
+// What the "Option" dialog showed when it came up; OK is then pressed.
+struct OptionShown {
+    bool found = false;
+    int radio = -1;  // 0 Link, 1 Copy, 2 Move
+    bool autoSave = false;
+};
+
+OptionShown g_optionShown;
+
+BOOL CALLBACK FindOption(HWND window, LPARAM found)
+{
+    char caption[32] = "";
+    ::GetWindowTextA(window, caption, sizeof caption);
+    if (lstrcmpA(caption, "Option") == 0 && ::IsWindowVisible(window)) {
+        *reinterpret_cast<HWND*>(found) = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+void CALLBACK PressOkInOption(HWND, UINT, UINT_PTR id, DWORD)
+{
+    HWND dialog = nullptr;
+    ::EnumThreadWindows(::GetCurrentThreadId(), FindOption, reinterpret_cast<LPARAM>(&dialog));
+    if (dialog == nullptr)
+        return;
+    ::KillTimer(nullptr, id);
+    g_optionShown.found = true;
+    const int radios[3] = {IDC_TYPE_LINK, IDC_TYPE_COPY, IDC_TYPE_MOVE};
+    for (int i = 0; i < 3; ++i) {
+        if (::IsDlgButtonChecked(dialog, radios[i]) == BST_CHECKED)
+            g_optionShown.radio = i;
+    }
+    g_optionShown.autoSave = ::IsDlgButtonChecked(dialog, IDC_AUTO_SAVE) == BST_CHECKED;
+    ::SendDlgItemMessageA(dialog, IDOK, BM_CLICK, 0, 0);
+}
+
+// Values of another type show as absent (Link, no auto-save), and OK puts
+// proper four-byte values in their place.
+TEST_F(BadClassFileTest, ForeignSettingsInTheOptionDialog)
+{
+    for (const ForeignSetting& setting : kForeignSettings) {
+        SCOPED_TRACE(setting.what);
+        StoreRaw("ClassType", setting.type, setting.bytes);
+        StoreRaw("AutoSave", setting.type, setting.bytes);
+        g_optionShown = OptionShown();
+        UINT_PTR timer = ::SetTimer(nullptr, 0, 10, PressOkInOption);
+        Command(MainWindow(), IDC_OPTION);
+        ::KillTimer(nullptr, timer);
+        ASSERT_TRUE(g_optionShown.found);
+        EXPECT_EQ(0, g_optionShown.radio);
+        EXPECT_FALSE(g_optionShown.autoSave);
+        DWORD value = 99;
+        ASSERT_TRUE(GetSetting("ClassType", &value));
+        EXPECT_EQ(0u, value);
+        ASSERT_TRUE(GetSetting("AutoSave", &value));
+        EXPECT_EQ(0u, value);
+    }
+}
+
 // Any non-zero DWORD is on, however large.
 TEST_F(BadClassFileTest, AutoSaveOutOfRangeCountsAsOn)
 {

@@ -22,6 +22,10 @@ void CClassDlg::OnDropFiles(HDROP hDropInfo)
     } else {
         UINT nCount = ::DragQueryFileA(hDropInfo, 0xFFFFFFFF, nullptr, 0);
         for (UINT nIndex = 0; nIndex < nCount; ++nIndex) {
+            // A path too long for the buffer would come back cut short, and
+            // could then name another file: it is skipped instead.
+            if (::DragQueryFileA(hDropInfo, nIndex, nullptr, 0) >= MAX_PATH)
+                continue;
             char path[MAX_PATH] = "";
             ::DragQueryFileA(hDropInfo, nIndex, path, MAX_PATH);
             CString strPath(path);

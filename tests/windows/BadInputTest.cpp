@@ -150,13 +150,11 @@ const ForeignSetting kForeignSettings[] = {
 };
 
 // Class window 1 with a source folder and a class folder of its own.
-class BadSettingTest : public ProgramTest {
+class BadSettingTest : public SortingTest {
 protected:
     void SetUp() override
     {
-        ProgramTest::SetUp();
-        ::CreateDirectoryA(m_sources.c_str(), nullptr);
-        ::CreateDirectoryA(m_classFolder.c_str(), nullptr);
+        SortingTest::SetUp();
         Main().ShowClassWindow(1, SW_SHOW);
         Main().ClassWindow(1).SetFolderAndUpdate(m_classFolder.c_str());
         SetItemText(ClassWindow(1), IDC_CLASS_NAME, "docs");
@@ -167,9 +165,6 @@ protected:
         ::SendMessageA(ClassWindow(1), WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop({path})), 0);
     }
 
-    TempDir m_temp;
-    std::string m_sources = m_temp / "src";
-    std::string m_classFolder = m_temp / "classes";
 };
 
 // A "ClassType" of another type reads as absent: Link.

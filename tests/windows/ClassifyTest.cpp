@@ -3,17 +3,9 @@
 
 namespace {
 
-// Sources under <temp>\src, the class folder <temp>\classes, the class name
-// "docs"; "%S" in a case stands for the source folder.
-class ClassifyTest : public ProgramTest {
+// The class name "docs"; "%S" in a case stands for the source folder.
+class ClassifyTest : public SortingTest {
 protected:
-    void SetUp() override
-    {
-        ProgramTest::SetUp();
-        ::CreateDirectoryA(m_sources.c_str(), nullptr);
-        ::CreateDirectoryA(m_classFolder.c_str(), nullptr);
-    }
-
     std::string Source(const std::string& text)
     {
         std::string result = text;
@@ -28,9 +20,6 @@ protected:
         return CClassDlg::Classify(source.c_str(), name.c_str(), m_classFolder.c_str());
     }
 
-    TempDir m_temp;
-    std::string m_sources = m_temp / "src";
-    std::string m_classFolder = m_temp / "classes";
     std::string m_destination = m_classFolder + "\\docs";
 };
 

@@ -46,13 +46,11 @@ std::string RandomBytes(size_t size, unsigned seed)
     return bytes;
 }
 
-class DropInputTest : public ProgramTest {
+class DropInputTest : public SortingTest {
 protected:
     void SetUp() override
     {
-        ProgramTest::SetUp();
-        ::CreateDirectoryA(m_sources.c_str(), nullptr);
-        ::CreateDirectoryA(m_classFolder.c_str(), nullptr);
+        SortingTest::SetUp();
         WriteFileBytes(m_sources + "\\plain.txt", "plain");
         Main().ShowClassWindow(1, SW_SHOW);
         PumpPending();
@@ -87,9 +85,6 @@ protected:
         return path;
     }
 
-    TempDir m_temp;
-    std::string m_sources = m_temp / "src";
-    std::string m_classFolder = m_temp / "classes";
 };
 
 struct PathRow {

@@ -6,13 +6,11 @@ namespace {
 
 // Class window 1, shown as its button shows it, with sources under
 // <temp>\src and the class folder <temp>\classes.
-class DropTest : public ProgramTest {
+class DropTest : public SortingTest {
 protected:
     void SetUp() override
     {
-        ProgramTest::SetUp();
-        ::CreateDirectoryA(m_sources.c_str(), nullptr);
-        ::CreateDirectoryA(m_classFolder.c_str(), nullptr);
+        SortingTest::SetUp();
         WriteFileBytes(m_sources + "\\plain.txt", "plain");
         Main().ShowClassWindow(1, SW_SHOW);
         PumpPending();
@@ -29,9 +27,6 @@ protected:
         ::SendMessageA(ClassWindow(1), WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop(paths)), 0);
     }
 
-    TempDir m_temp;
-    std::string m_sources = m_temp / "src";
-    std::string m_classFolder = m_temp / "classes";
     std::string m_destination = m_classFolder + "\\docs";
 };
 

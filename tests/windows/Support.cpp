@@ -259,3 +259,10 @@ std::string ProgramTest::ItemText(HWND window, int id)
     ::GetDlgItemTextA(window, id, text, sizeof text);
     return text;
 }
+
+void SortingTest::SetUp()
+{
+    ProgramTest::SetUp();
+    ::CreateDirectoryA(m_sources.c_str(), nullptr);
+    ::CreateDirectoryA(m_classFolder.c_str(), nullptr);
+}

@@ -100,3 +100,14 @@ protected:
     TempDir m_startDir;
     std::string m_previousDir;
 };
+
+// The program with a scratch source folder (<temp>\src) and a class folder
+// (<temp>\classes) to sort into.
+class SortingTest : public ProgramTest {
+protected:
+    void SetUp() override;
+
+    TempDir m_temp;
+    std::string m_sources = m_temp / "src";
+    std::string m_classFolder = m_temp / "classes";
+};
